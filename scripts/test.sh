@@ -1,0 +1,18 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds Kelvaro for Linux and for Windows, and runs
+# every test: natively, and the Windows executables under Wine.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+scripts/install-packages.sh
+jobs=$(nproc)
+
+cmake --preset native >/dev/null
+cmake --build --preset native -j"$jobs"
+ctest --preset native -j"$jobs"
+
+cmake --preset windows >/dev/null
+cmake --build --preset windows -j"$jobs"
+source scripts/wine-env.sh
+prepare_wine_prefix
+ctest --preset windows -j"$jobs"
