@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds Kelvaro for Linux and for Windows, and runs
-# every test: natively, and the Windows executables under Wine.
+# every test: natively, and the Windows executables under Wine in an X
+# display of their own.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -13,6 +14,6 @@ ctest --preset native -j"$jobs"
 
 cmake --preset windows >/dev/null
 cmake --build --preset windows -j"$jobs"
-source scripts/wine-env.sh
-prepare_wine_prefix
-ctest --preset windows -j"$jobs"
+export WINEPREFIX="$PWD/build/windows/wineprefix"
+scripts/prepare-wine-prefix.sh "$WINEPREFIX"
+scripts/with-display.sh ctest --preset windows -j"$jobs"

@@ -1,0 +1,164 @@
+// A helper of the end-to-end tests: looks at Kelvaro's window and at the
+// clipboard from outside the program, as another Windows program would.
+//
+//   probe window             the top-level windows of class TFormKelvaroWin, their
+//                            client size, position, screen size and child windows
+//   probe clipboard          the formats on the clipboard and its Unicode text in hex
+//   probe hold-clipboard S   opens the clipboard and keeps it open for S seconds
+//   probe error-box          the text and caption of an error box, with its owner
+#include <windows.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+namespace {
+
+std::string Utf8(const wchar_t* Text, int Length = -1)
+{
+    const int size = WideCharToMultiByte(CP_UTF8, 0, Text, Length, nullptr, 0, nullptr, nullptr);
+    std::string result(static_cast<std::size_t>(size), '\0');
+    WideCharToMultiByte(CP_UTF8, 0, Text, Length, result.data(), size, nullptr, nullptr);
+    if (Length < 0 && !result.empty())
+        result.pop_back(); // the terminating zero
+    return result;
+}
+
+std::string JsonString(const std::string& Text)
+{
+    std::string quoted = "\"";
+    for (const char character : Text) {
+        if (character == '"' || character == '\\')
+            quoted += '\\';
+        quoted += character;
+    }
+    return quoted + "\"";
+}
+
+std::string TextOf(HWND Window)
+{
+    wchar_t text[512] = {};
+    GetWindowTextW(Window, text, 512);
+    return Utf8(text);
+}
+
+std::string ClassOf(HWND Window)
+{
+    wchar_t name[128] = {};
+    GetClassNameW(Window, name, 128);
+    return Utf8(name);
+}
+
+BOOL CALLBACK PrintChild(HWND Child, LPARAM)
+{
+    RECT rect;
+    GetWindowRect(Child, &rect);
+    MapWindowPoints(nullptr, GetParent(Child), reinterpret_cast<POINT*>(&rect), 2);
+    std::printf("    {\"class\": %s, \"text\": %s, \"rect\": [%ld, %ld, %ld, %ld], \"focused\": %s},\n",
+                JsonString(ClassOf(Child)).c_str(), JsonString(TextOf(Child)).c_str(), rect.left, rect.top,
+                rect.right, rect.bottom, GetFocus() == Child ? "true" : "false");
+    return TRUE;
+}
+
+BOOL CALLBACK PrintKelvaroWindow(HWND Window, LPARAM)
+{
+    if (ClassOf(Window) != "TFormKelvaroWin" || !IsWindowVisible(Window))
+        return TRUE;
+    RECT client, outer;
+    GetClientRect(Window, &client);
+    GetWindowRect(Window, &outer);
+    std::printf("{\"caption\": %s, \"client\": [%ld, %ld], \"window\": [%ld, %ld, %ld, %ld], "
+                "\"screen\": [%d, %d], \"maximized\": %s, \"minimized\": %s, \"children\": [\n",
+                JsonString(TextOf(Window)).c_str(), client.right, client.bottom, outer.left, outer.top, outer.right,
+                outer.bottom, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN),
+                IsZoomed(Window) ? "true" : "false", IsIconic(Window) ? "true" : "false");
+    EnumChildWindows(Window, PrintChild, 0);
+    std::printf("    {}]},\n");
+    return TRUE;
+}
+
+int PrintWindows()
+{
+    std::printf("[\n");
+    EnumWindows(PrintKelvaroWindow, 0);
+    std::printf("{}]\n");
+    return 0;
+}
+
+int PrintClipboard()
+{
+    if (!OpenClipboard(nullptr)) {
+        std::fprintf(stderr, "cannot open the clipboard: %lu\n", GetLastError());
+        return 1;
+    }
+    std::printf("{\"formats\": [");
+    for (UINT format = EnumClipboardFormats(0); format != 0; format = EnumClipboardFormats(format))
+        std::printf("%u, ", format);
+    std::printf("0], \"unicode_text_hex\": ");
+    if (const HANDLE data = GetClipboardData(CF_UNICODETEXT); data != nullptr) {
+        const auto* bytes = static_cast<const unsigned char*>(GlobalLock(data));
+        std::printf("\"");
+        for (SIZE_T i = 0; i < GlobalSize(data); ++i)
+            std::printf("%02x", bytes[i]);
+        std::printf("\"");
+        GlobalUnlock(data);
+    } else {
+        std::printf("null");
+    }
+    std::printf("}\n");
+    CloseClipboard();
+    return 0;
+}
+
+int HoldClipboard(int Seconds)
+{
+    if (!OpenClipboard(nullptr)) {
+        std::fprintf(stderr, "cannot open the clipboard: %lu\n", GetLastError());
+        return 1;
+    }
+    std::printf("holding\n");
+    std::fflush(stdout);
+    Sleep(static_cast<DWORD>(Seconds) * 1000);
+    CloseClipboard();
+    return 0;
+}
+
+BOOL CALLBACK PrintErrorBox(HWND Window, LPARAM)
+{
+    if (ClassOf(Window) != "#32770" || !IsWindowVisible(Window))
+        return TRUE;
+    std::string message;
+    for (HWND child = GetWindow(Window, GW_CHILD); child != nullptr; child = GetWindow(child, GW_HWNDNEXT))
+        if (ClassOf(child) == "Static" && !TextOf(child).empty())
+            message = TextOf(child);
+    const HWND owner = GetWindow(Window, GW_OWNER);
+    std::printf("{\"caption\": %s, \"text\": %s, \"owner_class\": %s},\n", JsonString(TextOf(Window)).c_str(),
+                JsonString(message).c_str(), JsonString(owner != nullptr ? ClassOf(owner) : "").c_str());
+    return TRUE;
+}
+
+int PrintErrorBoxes()
+{
+    std::printf("[\n");
+    EnumWindows(PrintErrorBox, 0);
+    std::printf("{}]\n");
+    return 0;
+}
+
+} // namespace
+
+int main(int ArgumentCount, char** Arguments)
+{
+    const std::string command = ArgumentCount > 1 ? Arguments[1] : "";
+    if (command == "window")
+        return PrintWindows();
+    if (command == "clipboard")
+        return PrintClipboard();
+    if (command == "hold-clipboard" && ArgumentCount > 2)
+        return HoldClipboard(std::atoi(Arguments[2]));
+    if (command == "error-box")
+        return PrintErrorBoxes();
+    std::fprintf(stderr, "usage: probe window | clipboard | hold-clipboard SECONDS | error-box\n");
+    return 2;
+}

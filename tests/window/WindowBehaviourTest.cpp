@@ -1,0 +1,76 @@
+// Focus, keyboard and resizing, through the same message handling as the program.
+#include "WindowFixture.h"
+
+namespace {
+
+const std::u16string Asterisks = u"*****************";
+
+TEST_F(TWindowFixture, FocusStartsOnMeinPasswort)
+{
+    EXPECT_EQ(GetFocus(), Form->ButtonCreatePW->Handle());
+}
+
+TEST_F(TWindowFixture, TabVisitsControlsInTabOrder)
+{
+    const vcl::TControl* expected[] = {Form->ButtonEnde, Form->EditUser, Form->EditMaster, Form->EditApplikation,
+                                       Form->ButtonCreatePW};
+    for (const vcl::TControl* next : expected) {
+        PressKey(VK_TAB);
+        EXPECT_EQ(GetFocus(), next->Handle()) << "expected " << next->Name;
+    }
+}
+
+TEST_F(TWindowFixture, EnterInAnEditFieldAndEscapeDoNothing)
+{
+    SetFocus(Form->EditUser->Handle());
+    PressKey(VK_RETURN);
+    PressKey(VK_ESCAPE);
+    EXPECT_TRUE(IsWindowVisible(Form->Handle()));
+    EXPECT_EQ(GetFocus(), Form->EditUser->Handle());
+    EXPECT_EQ(Form->LabelPW->Caption(), Asterisks);
+
+    SetFocus(Form->ButtonEnde->Handle());
+    PressKey(VK_ESCAPE);
+    EXPECT_TRUE(IsWindowVisible(Form->Handle()));
+}
+
+TEST_F(TWindowFixture, SpeedButtonNeverTakesTheFocus)
+{
+    EXPECT_EQ(GetWindowLongW(Form->SpeedButtonClipboard->Handle(), GWL_STYLE) & WS_TABSTOP, 0);
+    const HWND button = Form->SpeedButtonClipboard->Handle();
+    SendMessageW(button, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
+    SendMessageW(button, WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
+    ProcessMessages();
+    EXPECT_EQ(GetFocus(), Form->ButtonCreatePW->Handle());
+}
+
+TEST_F(TWindowFixture, EnlargingMovesOnlyTheCopyrightPanel)
+{
+    std::vector<std::pair<const vcl::TControl*, RECT>> before;
+    for (const vcl::TControl* control :
+         std::initializer_list<const vcl::TControl*>{Form->LabelPW, Form->LabelKelvaro, Form->SpeedButtonClipboard,
+                                                      Form->ButtonCreatePW, Form->ButtonEnde, Form->PanelEingabefeld,
+                                                      Form->EditUser, Form->LabelUser, Form->PanelLogo,
+                                                      Form->ImageLogo, Form->LabelVersion})
+        before.emplace_back(control, RectInParent(*control));
+
+    RECT window;
+    GetWindowRect(Form->Handle(), &window);
+    SetWindowPos(Form->Handle(), nullptr, 0, 0, window.right - window.left + 200, window.bottom - window.top + 100,
+                 SWP_NOMOVE | SWP_NOZORDER);
+    ProcessMessages();
+
+    for (const auto& [control, rect] : before) {
+        SCOPED_TRACE(control->Name);
+        const RECT now = RectInParent(*control);
+        EXPECT_TRUE(EqualRect(&now, &rect));
+    }
+    const RECT client = ClientRect(Form->Handle());
+    const RECT copyright = RectInParent(*Form->PanelCopyright);
+    EXPECT_EQ(client.right, Scaled(602) + 200);
+    EXPECT_EQ(copyright.right, client.right);
+    EXPECT_EQ(copyright.bottom, client.bottom);
+    EXPECT_EQ(copyright.bottom - copyright.top, Scaled(20));
+}
+
+} // namespace
