@@ -7,7 +7,7 @@ packages=(
   cmake g++ make python3 libgtest-dev libssl-dev
   g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
   wine wine64 fonts-wine fonts-liberation
-  xvfb xdotool xclip x11-utils icoutils
+  xvfb xdotool xclip x11-utils icoutils imagemagick
 )
 
 missing=()

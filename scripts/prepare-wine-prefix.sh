@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Creates or updates a Wine prefix for Kelvaro's tests: made once, before any
-# test starts, so that parallel tests do not race to create it.
+# Creates or updates a Wine prefix for Kelvaro's tests and leaves its
+# wineserver running, so that parallel tests neither race to create the
+# prefix nor wait for each other's start. End it with: WINEPREFIX=... wineserver -k
 #
 #   prepare-wine-prefix.sh PREFIX [DPI]
 #
@@ -13,10 +14,20 @@ dpi="${2:-96}"
 export WINEDEBUG=-all
 export WINEDLLOVERRIDES="mscoree,mshtml="
 
+# Whatever still runs in this prefix goes: the prefix is the tests' own.
+wineserver -k >/dev/null 2>&1 || true
 mkdir -p "$WINEPREFIX"
 wineboot -i >/dev/null 2>&1
 wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
 wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$dpi" /f >/dev/null 2>&1
 # A crash ends the program instead of waiting in Wine's debugger dialog.
 wine reg add 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\AeDebug' /v Debugger /d '' /f >/dev/null 2>&1
+# Debian's Wine does not find its own fonts (Tahoma, Marlett for the caption
+# buttons) where fonts-wine puts them.
+cp -n /usr/share/wine/fonts/*.ttf "$WINEPREFIX/drive_c/windows/Fonts/" 2>/dev/null || true
 wineserver -w
+
+# Started here with their output sent away: a server or service started by a
+# test would inherit the test's output pipe and keep CTest waiting for it.
+wineserver -p >/dev/null 2>&1
+wineboot >/dev/null 2>&1

@@ -1,5 +1,7 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds Kelvaro, and starts it.
+# Installs what is missing, builds Kelvaro, and starts it under Wine on your
+# display. Without a display it runs the program in a display of its own and
+# saves a picture of the window to docs/screenshot.png instead.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -10,4 +12,7 @@ cmake --build --preset native -j"$jobs"
 cmake --preset windows >/dev/null
 cmake --build --preset windows -j"$jobs"
 
-exec build/native/kelvaro-cli
+if [ -n "${DISPLAY:-}" ]; then
+  WINEDEBUG=-all exec wine build/windows/kelvaro.exe
+fi
+scripts/with-display.sh scripts/screenshot.sh docs/screenshot.png

@@ -14,6 +14,4 @@ ctest --preset native -j"$jobs"
 
 cmake --preset windows >/dev/null
 cmake --build --preset windows -j"$jobs"
-export WINEPREFIX="$PWD/build/windows/wineprefix"
-scripts/prepare-wine-prefix.sh "$WINEPREFIX"
-scripts/with-display.sh ctest --preset windows -j"$jobs"
+scripts/with-display.sh scripts/run-windows-tests.sh

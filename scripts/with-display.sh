@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Runs a command in an X display of its own: a new Xvfb on a free display
-# number, never the user's. Wine is ended before the display goes.
+# number, never the user's.
 #
 #   with-display.sh COMMAND...
 set -euo pipefail
@@ -12,15 +12,7 @@ done
 
 Xvfb ":$display_number" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
 xvfb_pid=$!
-stop_display() {
-  if [ -n "${WINEPREFIX:-}" ]; then
-    wineserver -k >/dev/null 2>&1 || true
-    wineserver -w >/dev/null 2>&1 || true
-  fi
-  kill "$xvfb_pid" 2>/dev/null || true
-  wait "$xvfb_pid" 2>/dev/null || true
-}
-trap stop_display EXIT
+trap 'kill "$xvfb_pid" 2>/dev/null; wait "$xvfb_pid" 2>/dev/null || true' EXIT
 
 # Wine fails to load its display driver if it starts before the socket exists.
 for _ in $(seq 100); do
@@ -29,5 +21,4 @@ for _ in $(seq 100); do
 done
 [ -S "/tmp/.X11-unix/X$display_number" ] || { echo "Xvfb did not start" >&2; exit 1; }
 
-export DISPLAY=":$display_number"
-"$@"
+DISPLAY=":$display_number" "$@"

@@ -232,7 +232,7 @@ void TWinControl::CreateHandle()
     TControl::CreateHandle();
     for (const auto& child : ChildControls)
         child->CreateHandle();
-    ArrangeTabOrder();
+    ArrangeZOrder();
 }
 
 void TWinControl::ApplyDpi()
@@ -276,16 +276,27 @@ void TWinControl::LayoutChildren()
     }
 }
 
-void TWinControl::ArrangeTabOrder()
+void TWinControl::ArrangeZOrder()
 {
+    // Focusable controls first, in tab order: the dialog manager tabs through
+    // sibling windows from the top.
     std::vector<TWinControl*> tabControls;
-    for (const auto& child : ChildControls)
-        if (auto* windowed = dynamic_cast<TWinControl*>(child.get()); windowed != nullptr && windowed->TabOrder >= 0)
+    std::vector<TControl*> others;
+    for (const auto& child : ChildControls) {
+        auto* windowed = dynamic_cast<TWinControl*>(child.get());
+        if (windowed != nullptr && windowed->TabOrder >= 0)
             tabControls.push_back(windowed);
+        else
+            others.push_back(child.get());
+    }
     std::stable_sort(tabControls.begin(), tabControls.end(),
                      [](const TWinControl* A, const TWinControl* B) { return A->TabOrder < B->TabOrder; });
+    // Beneath them the other controls, each later one above the earlier ones.
+    std::vector<TControl*> topToBottom(tabControls.begin(), tabControls.end());
+    topToBottom.insert(topToBottom.end(), others.rbegin(), others.rend());
+
     HWND previous = HWND_TOP;
-    for (TWinControl* control : tabControls) {
+    for (TControl* control : topToBottom) {
         SetWindowPos(control->Handle(), previous, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
         previous = control->Handle();
     }

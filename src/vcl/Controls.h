@@ -121,8 +121,9 @@ public:
 
 protected:
     LRESULT HandleMessage(UINT Message, WPARAM WParam, LPARAM LParam) override;
-    // Keyboard order follows the order of sibling windows.
-    void ArrangeTabOrder();
+    // Stacks the children: focusable ones on top in tab order, the others
+    // beneath, later ones over earlier ones.
+    void ArrangeZOrder();
 
 private:
     std::vector<std::unique_ptr<TControl>> ChildControls;

@@ -207,7 +207,7 @@ void TForm::CreateHandle()
     PlaceForDpi();
     for (const auto& child : Children())
         child->CreateHandle();
-    ArrangeTabOrder();
+    ArrangeZOrder();
     ApplyDpi();
 }
 

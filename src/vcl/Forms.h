@@ -118,7 +118,7 @@ public:
 
     TForm* MainForm() const { return Main; }
     HWND Handle() const { return HiddenWindow; }
-    // The executable's file name up to its first ".", capitalised.
+    // The executable's file name up to its first ".", lower case after its first character.
     const std::u16string& Title() const { return TitleText; }
 
     // The default error report: a modal message box with an error icon and OK.

@@ -19,9 +19,11 @@ const wchar_t* AsWide(const std::u16string& Text) { return reinterpret_cast<cons
 
 // Faces tried in order when a definition's face is not installed. Windows has
 // Segoe UI everywhere; Wine has neither it nor Castellar, a titling face of
-// serif capitals, for which a serif face stands in.
+// serif capitals, for which a serif face stands in. Arial and its metric twin
+// Liberation Sans keep texts about as wide as Segoe UI, so the layout holds
+// (Tahoma's wider asterisks would run into the copy button).
 const std::array<std::pair<std::u16string_view, std::array<std::u16string_view, 3>>, 2> FontSubstitutes = {{
-    {u"Segoe UI", {u"Tahoma", u"Liberation Sans", u"DejaVu Sans"}},
+    {u"Segoe UI", {u"Arial", u"Liberation Sans", u"Tahoma"}},
     {u"Castellar", {u"Times New Roman", u"Liberation Serif", u"DejaVu Serif"}},
 }};
 

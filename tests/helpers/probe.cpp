@@ -5,11 +5,15 @@
 //                            client size, position, screen size and child windows
 //   probe clipboard          the formats on the clipboard and its Unicode text in hex
 //   probe hold-clipboard S   opens the clipboard and keeps it open for S seconds
-//   probe error-box          the text and caption of an error box, with its owner
+//   probe error-box          the text and caption of each error box, with its owner
+//   probe close              asks Kelvaro's window to close, as the system menu would
+//   probe start SHOW PROGRAM starts PROGRAM with the show request SHOW (an SW_ value)
+//                            and returns its exit code when it ends
 #include <windows.h>
 
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <string>
 #include <vector>
 
@@ -50,14 +54,14 @@ std::string ClassOf(HWND Window)
     return Utf8(name);
 }
 
-BOOL CALLBACK PrintChild(HWND Child, LPARAM)
+BOOL CALLBACK PrintChild(HWND Child, LPARAM Focus)
 {
     RECT rect;
     GetWindowRect(Child, &rect);
     MapWindowPoints(nullptr, GetParent(Child), reinterpret_cast<POINT*>(&rect), 2);
     std::printf("    {\"class\": %s, \"text\": %s, \"rect\": [%ld, %ld, %ld, %ld], \"focused\": %s},\n",
                 JsonString(ClassOf(Child)).c_str(), JsonString(TextOf(Child)).c_str(), rect.left, rect.top,
-                rect.right, rect.bottom, GetFocus() == Child ? "true" : "false");
+                rect.right, rect.bottom, reinterpret_cast<HWND>(Focus) == Child ? "true" : "false");
     return TRUE;
 }
 
@@ -68,12 +72,20 @@ BOOL CALLBACK PrintKelvaroWindow(HWND Window, LPARAM)
     RECT client, outer;
     GetClientRect(Window, &client);
     GetWindowRect(Window, &outer);
+    // The close box: the rightmost caption button, inside the sizing frame.
+    const int frame = GetSystemMetrics(SM_CXSIZEFRAME) + GetSystemMetrics(SM_CXPADDEDBORDER);
+    const POINT closeBox{outer.right - frame - GetSystemMetrics(SM_CXSIZE) / 2,
+                         outer.top + frame + GetSystemMetrics(SM_CYCAPTION) / 2};
+    GUITHREADINFO thread{};
+    thread.cbSize = sizeof thread;
+    GetGUIThreadInfo(GetWindowThreadProcessId(Window, nullptr), &thread);
     std::printf("{\"caption\": %s, \"client\": [%ld, %ld], \"window\": [%ld, %ld, %ld, %ld], "
-                "\"screen\": [%d, %d], \"maximized\": %s, \"minimized\": %s, \"children\": [\n",
+                "\"screen\": [%d, %d], \"close_box\": [%ld, %ld], \"maximized\": %s, \"minimized\": %s, "
+                "\"children\": [\n",
                 JsonString(TextOf(Window)).c_str(), client.right, client.bottom, outer.left, outer.top, outer.right,
-                outer.bottom, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN),
+                outer.bottom, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN), closeBox.x, closeBox.y,
                 IsZoomed(Window) ? "true" : "false", IsIconic(Window) ? "true" : "false");
-    EnumChildWindows(Window, PrintChild, 0);
+    EnumChildWindows(Window, PrintChild, reinterpret_cast<LPARAM>(thread.hwndFocus));
     std::printf("    {}]},\n");
     return TRUE;
 }
@@ -146,6 +158,35 @@ int PrintErrorBoxes()
     return 0;
 }
 
+BOOL CALLBACK CloseKelvaroWindow(HWND Window, LPARAM)
+{
+    if (ClassOf(Window) == "TFormKelvaroWin")
+        PostMessageW(Window, WM_SYSCOMMAND, SC_CLOSE, 0);
+    return TRUE;
+}
+
+int StartWithShowRequest(int ShowCommand, const char* Program)
+{
+    std::wstring commandLine(Program, Program + std::strlen(Program));
+    commandLine = L"\"" + commandLine + L"\"";
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
+    startup.dwFlags = STARTF_USESHOWWINDOW;
+    startup.wShowWindow = static_cast<WORD>(ShowCommand);
+    PROCESS_INFORMATION process{};
+    if (!CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
+                        &process)) {
+        std::fprintf(stderr, "cannot start %s: %lu\n", Program, GetLastError());
+        return 1;
+    }
+    WaitForSingleObject(process.hProcess, INFINITE);
+    DWORD exitCode = 1;
+    GetExitCodeProcess(process.hProcess, &exitCode);
+    CloseHandle(process.hThread);
+    CloseHandle(process.hProcess);
+    return static_cast<int>(exitCode);
+}
+
 } // namespace
 
 int main(int ArgumentCount, char** Arguments)
@@ -159,6 +200,10 @@ int main(int ArgumentCount, char** Arguments)
         return HoldClipboard(std::atoi(Arguments[2]));
     if (command == "error-box")
         return PrintErrorBoxes();
-    std::fprintf(stderr, "usage: probe window | clipboard | hold-clipboard SECONDS | error-box\n");
+    if (command == "close")
+        return EnumWindows(CloseKelvaroWindow, 0) ? 0 : 1;
+    if (command == "start" && ArgumentCount > 3)
+        return StartWithShowRequest(std::atoi(Arguments[2]), Arguments[3]);
+    std::fprintf(stderr, "usage: probe window | clipboard | hold-clipboard SECONDS | error-box | close | start SHOW PROGRAM\n");
     return 2;
 }

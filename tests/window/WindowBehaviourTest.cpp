@@ -1,6 +1,8 @@
 // Focus, keyboard and resizing, through the same message handling as the program.
 #include "WindowFixture.h"
 
+#include <algorithm>
+
 namespace {
 
 const std::u16string Asterisks = u"*****************";
@@ -42,6 +44,20 @@ TEST_F(TWindowFixture, SpeedButtonNeverTakesTheFocus)
     SendMessageW(button, WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
     ProcessMessages();
     EXPECT_EQ(GetFocus(), Form->ButtonCreatePW->Handle());
+}
+
+// Where controls overlap, a later one in the definition lies on top, as the
+// copy button does over a long LabelPW.
+TEST_F(TWindowFixture, LaterControlsLieOnTopOfEarlierOnes)
+{
+    std::vector<HWND> topToBottom;
+    for (HWND child = GetWindow(Form->Handle(), GW_CHILD); child != nullptr; child = GetWindow(child, GW_HWNDNEXT))
+        topToBottom.push_back(child);
+    auto depth = [&topToBottom](const vcl::TControl* Control) {
+        return std::find(topToBottom.begin(), topToBottom.end(), Control->Handle()) - topToBottom.begin();
+    };
+    EXPECT_LT(depth(Form->SpeedButtonClipboard), depth(Form->LabelKelvaro));
+    EXPECT_LT(depth(Form->LabelKelvaro), depth(Form->LabelPW));
 }
 
 TEST_F(TWindowFixture, EnlargingMovesOnlyTheCopyrightPanel)

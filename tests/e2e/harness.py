@@ -1,0 +1,102 @@
+"""Drives the real kelvaro.exe under Wine as a person would: X11 keystrokes and
+clicks with xdotool, the X11 clipboard with xclip, and the probe helper for
+what only Windows can tell (window geometry, clipboard formats, error boxes).
+
+The environment names the programs: KELVARO_EXE, KELVARO_PROBE, and for the
+test of a broken definition KELVARO_BROKEN_EXE. Wine's own variables
+(WINEPREFIX, DISPLAY) come from the caller.
+"""
+import json
+import os
+import subprocess
+import time
+
+KELVARO_EXE = os.environ.get("KELVARO_EXE", "")
+PROBE_EXE = os.environ.get("KELVARO_PROBE", "")
+BROKEN_EXE = os.environ.get("KELVARO_BROKEN_EXE", "")
+
+
+def wait_until(condition, what, timeout=30.0):
+    """The first true value of condition(), polled until timeout seconds pass."""
+    deadline = time.monotonic() + timeout
+    while True:
+        value = condition()
+        if value:
+            return value
+        if time.monotonic() > deadline:
+            raise AssertionError(f"timed out waiting for {what}")
+        time.sleep(0.2)
+
+
+def probe(*arguments):
+    result = subprocess.run(["wine", PROBE_EXE, *arguments], capture_output=True, text=True, timeout=60)
+    if result.returncode != 0:
+        raise AssertionError(f"probe {' '.join(arguments)} failed: {result.stderr}")
+    return result.stdout
+
+
+def probe_json(*arguments):
+    return [item for item in json.loads(probe(*arguments)) if item]
+
+
+def kelvaro_windows():
+    return probe_json("window")
+
+
+def error_boxes():
+    return probe_json("error-box")
+
+
+def xdotool(*arguments):
+    subprocess.run(["xdotool", *arguments], check=True, timeout=30)
+
+
+def x_windows_named(name):
+    result = subprocess.run(["xdotool", "search", "--onlyvisible", "--name", f"^{name}$"],
+                            capture_output=True, text=True, timeout=30)
+    return result.stdout.split()
+
+
+def x_clipboard_text():
+    result = subprocess.run(["xclip", "-selection", "clipboard", "-o"], capture_output=True, timeout=30)
+    return result.stdout.decode("utf-8") if result.returncode == 0 else None
+
+
+def set_x_clipboard_text(text):
+    # xclip stays in the background to serve the selection until someone else takes it.
+    subprocess.Popen(["xclip", "-selection", "clipboard", "-i"], stdin=subprocess.PIPE,
+                     stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL).communicate(text.encode("utf-8"))
+
+
+class RunningProgram:
+    """kelvaro.exe (or another build of it) started under Wine."""
+
+    def __init__(self, exe=None, show_request=None):
+        exe = exe or KELVARO_EXE
+        if show_request is None:
+            command = ["wine", exe]
+        else:
+            # Started by the probe, which passes the show request as Windows' Explorer would.
+            command = ["wine", PROBE_EXE, "start", str(show_request), "Z:" + exe.replace("/", "\\")]
+        self.process = subprocess.Popen(command, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+
+    def wait_for_window(self):
+        return wait_until(lambda: kelvaro_windows(), "the Kelvaro window")[0]
+
+    def wait_for_exit(self, timeout=30):
+        return self.process.wait(timeout=timeout)
+
+    def running(self):
+        return self.process.poll() is None
+
+    def stop(self):
+        """Ends the program if it still runs, and closes any error box it left."""
+        if self.running():
+            for _ in error_boxes():
+                xdotool("key", "Return")
+            probe("close")
+            try:
+                self.process.wait(timeout=15)
+            except subprocess.TimeoutExpired:
+                self.process.kill()
+                self.process.wait()
