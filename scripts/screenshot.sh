@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# Starts kelvaro.exe under Wine in the current X display, saves a picture of
-# its window, and ends it.
+# Starts kelvaro.exe under Wine in the current X display, derives a password
+# from sample texts as a user would, saves a picture of the window, and ends it.
 #
 #   screenshot.sh OUTPUT.png
 set -euo pipefail
@@ -15,6 +15,15 @@ scripts/prepare-wine-prefix.sh "$WINEPREFIX"
 wine build/windows/kelvaro.exe >/dev/null 2>&1 &
 program=$!
 window=$(xdotool search --sync --onlyvisible --name '^Kelvaro$' | head -1)
+sleep 1
+# The focus starts on "Mein Passwort"; two Tabs reach the first field.
+xdotool key --delay 100 Tab Tab
+xdotool type --delay 40 -- "max@example.com"
+xdotool key Tab
+xdotool type --delay 40 -- "geheim"
+xdotool key Tab
+xdotool type --delay 40 -- "mail.example.com"
+xdotool key --delay 100 Tab Return
 sleep 1 # let it finish painting
 mkdir -p "$(dirname "$output")"
 import -window "$window" "$output"

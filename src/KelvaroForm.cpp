@@ -1,5 +1,9 @@
 #include "KelvaroForm.h"
 
+#include "Clipbrd.h"
+#include "PasswordDerivation.h"
+#include "SecureWipe.h"
+
 TFormKelvaroWin* FormKelvaroWin = nullptr;
 
 void TFormKelvaroWin::Publish(vcl::TPublisher& Publisher)
@@ -26,8 +30,38 @@ void TFormKelvaroWin::Publish(vcl::TPublisher& Publisher)
     Publisher.Method("SpeedButtonClipboardClick", [this](vcl::TObject* Sender) { SpeedButtonClipboardClick(Sender); });
 }
 
-void TFormKelvaroWin::ButtonCreatePWClick(vcl::TObject*) {}
+void TFormKelvaroWin::ButtonCreatePWClick(vcl::TObject*)
+{
+    std::u16string user = EditUser->Text();
+    std::u16string masterPassword = EditMaster->Text();
+    std::u16string applicationName = EditApplikation->Text();
+    GeneratedPassword = GeneratePassword(user, masterPassword, applicationName);
+    kelvaro::SecureWipe(user);
+    kelvaro::SecureWipe(masterPassword);
+    kelvaro::SecureWipe(applicationName);
+    LabelPW->SetCaption(GeneratedPassword);
+}
 
 void TFormKelvaroWin::ButtonEndeClick(vcl::TObject*) { vcl::Application->Terminate(); }
 
-void TFormKelvaroWin::SpeedButtonClipboardClick(vcl::TObject*) {}
+void TFormKelvaroWin::SpeedButtonClipboardClick(vcl::TObject*) { CopyPasswordToClipboard(GeneratedPassword); }
+
+std::u16string TFormKelvaroWin::GeneratePassword(std::u16string_view User, std::u16string_view MasterPassword,
+                                                 std::u16string_view ApplicationName) const
+{
+    return kelvaro::GeneratePassword(User, MasterPassword, ApplicationName);
+}
+
+void TFormKelvaroWin::CopyPasswordToClipboard(const std::u16string& Password) const
+{
+    vcl::TClipboard& clipboard = vcl::Clipboard();
+    // Outside the closing guard: if the clipboard cannot be opened, there is nothing to close.
+    clipboard.Open();
+    struct TCloseWhenDone
+    {
+        vcl::TClipboard& Clipboard;
+        ~TCloseWhenDone() { Clipboard.Close(); }
+    } closeWhenDone{clipboard};
+    clipboard.Clear();
+    clipboard.SetAsText(Password);
+}

@@ -27,13 +27,23 @@ public: // published
     vcl::TLabel* LabelVersion = nullptr;
     vcl::TPanel* PanelLogo = nullptr;
 
+    // Derives the password from the three fields, keeps it and shows it.
     void ButtonCreatePWClick(vcl::TObject* Sender);
     void ButtonEndeClick(vcl::TObject* Sender);
+    // Puts the password of the last derivation on the clipboard.
     void SpeedButtonClipboardClick(vcl::TObject* Sender);
 
 protected:
     std::string ClassName() const override { return "TFormKelvaroWin"; }
     void Publish(vcl::TPublisher& Publisher) override;
+
+private:
+    std::u16string GeneratePassword(std::u16string_view User, std::u16string_view MasterPassword,
+                                    std::u16string_view ApplicationName) const;
+    void CopyPasswordToClipboard(const std::u16string& Password) const;
+
+    // The password shown by the last derivation; empty before the first.
+    std::u16string GeneratedPassword;
 };
 
 extern TFormKelvaroWin* FormKelvaroWin;

@@ -9,7 +9,11 @@ test of a broken definition KELVARO_BROKEN_EXE. Wine's own variables
 import json
 import os
 import subprocess
+import sys
 import time
+
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), ".."))
+import oracle  # noqa: E402  (the independent derivation, one folder up)
 
 KELVARO_EXE = os.environ.get("KELVARO_EXE", "")
 PROBE_EXE = os.environ.get("KELVARO_PROBE", "")
@@ -47,6 +51,12 @@ def error_boxes():
     return probe_json("error-box")
 
 
+def click_at(rect):
+    """A real mouse click in the middle of a rectangle given in screen coordinates."""
+    left, top, right, bottom = rect
+    xdotool("mousemove", str((left + right) // 2), str((top + bottom) // 2), "click", "1")
+
+
 def xdotool(*arguments):
     subprocess.run(["xdotool", *arguments], check=True, timeout=30)
 
@@ -62,10 +72,49 @@ def x_clipboard_text():
     return result.stdout.decode("utf-8") if result.returncode == 0 else None
 
 
+def windows_clipboard():
+    """(formats, CF_UNICODETEXT bytes or None) as a Windows program sees the clipboard."""
+    content = json.loads(probe("clipboard"))
+    text = content["unicode_text_hex"]
+    return [f for f in content["formats"] if f], bytes.fromhex(text) if text is not None else None
+
+
 def set_x_clipboard_text(text):
     # xclip stays in the background to serve the selection until someone else takes it.
     subprocess.Popen(["xclip", "-selection", "clipboard", "-i"], stdin=subprocess.PIPE,
                      stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL).communicate(text.encode("utf-8"))
+
+
+class KelvaroWindow:
+    """The controls of the running window, found through the probe. At 96 DPI."""
+
+    def __init__(self):
+        self.refresh()
+
+    def refresh(self):
+        self.data = wait_until(kelvaro_windows, "the Kelvaro window")[0]
+        self.children = [child for child in self.data["children"] if child]
+        return self
+
+    def _control(self, class_name, index=0, text=None):
+        matches = [c for c in self.children if c["class"] == class_name and (text is None or c["text"] == text)]
+        return matches[index]
+
+    # Edit fields in tab order: user, master password, application.
+    def edit(self, index):
+        return self._control("Edit", index)
+
+    def button(self, caption):
+        return self._control("Button", text=caption)
+
+    def copy_button(self):
+        return self._control("KelvaroSpeedButton")
+
+    def password_label(self):
+        return next(c for c in self.children if c["class"] == "KelvaroLabel" and c["rect"][:2] == [219, 283])
+
+    def focused(self):
+        return next((c for c in self.children if c.get("focused")), None)
 
 
 class RunningProgram:

@@ -7,6 +7,7 @@
 //   probe hold-clipboard S   opens the clipboard and keeps it open for S seconds
 //   probe error-box          the text and caption of each error box, with its owner
 //   probe close              asks Kelvaro's window to close, as the system menu would
+//   probe system-message N   the system's German text for error N, as a program asks for it
 //   probe start SHOW PROGRAM starts PROGRAM with the show request SHOW (an SW_ value)
 //                            and returns its exit code when it ends
 #include <windows.h>
@@ -40,11 +41,17 @@ std::string JsonString(const std::string& Text)
     return quoted + "\"";
 }
 
+// Asked of the window itself: GetWindowText does not ask windows of other
+// processes and so misses what was typed into an edit field.
 std::string TextOf(HWND Window)
 {
-    wchar_t text[512] = {};
-    GetWindowTextW(Window, text, 512);
-    return Utf8(text);
+    DWORD_PTR length = 0;
+    SendMessageTimeoutW(Window, WM_GETTEXTLENGTH, 0, 0, SMTO_ABORTIFHUNG, 5000, &length);
+    std::wstring text(length + 1, L'\0');
+    DWORD_PTR copied = 0;
+    SendMessageTimeoutW(Window, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()), SMTO_ABORTIFHUNG,
+                        5000, &copied);
+    return Utf8(text.c_str(), static_cast<int>(copied));
 }
 
 std::string ClassOf(HWND Window)
@@ -56,12 +63,15 @@ std::string ClassOf(HWND Window)
 
 BOOL CALLBACK PrintChild(HWND Child, LPARAM Focus)
 {
-    RECT rect;
-    GetWindowRect(Child, &rect);
+    RECT screen;
+    GetWindowRect(Child, &screen);
+    RECT rect = screen;
     MapWindowPoints(nullptr, GetParent(Child), reinterpret_cast<POINT*>(&rect), 2);
-    std::printf("    {\"class\": %s, \"text\": %s, \"rect\": [%ld, %ld, %ld, %ld], \"focused\": %s},\n",
+    std::printf("    {\"class\": %s, \"text\": %s, \"rect\": [%ld, %ld, %ld, %ld], "
+                "\"screen\": [%ld, %ld, %ld, %ld], \"focused\": %s},\n",
                 JsonString(ClassOf(Child)).c_str(), JsonString(TextOf(Child)).c_str(), rect.left, rect.top,
-                rect.right, rect.bottom, reinterpret_cast<HWND>(Focus) == Child ? "true" : "false");
+                rect.right, rect.bottom, screen.left, screen.top, screen.right, screen.bottom,
+                reinterpret_cast<HWND>(Focus) == Child ? "true" : "false");
     return TRUE;
 }
 
@@ -187,6 +197,18 @@ int StartWithShowRequest(int ShowCommand, const char* Program)
     return static_cast<int>(exitCode);
 }
 
+int PrintSystemMessage(DWORD Error)
+{
+    wchar_t* buffer = nullptr;
+    const DWORD flags = FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS;
+    if (FormatMessageW(flags, nullptr, Error, MAKELANGID(LANG_GERMAN, SUBLANG_GERMAN),
+                       reinterpret_cast<wchar_t*>(&buffer), 0, nullptr) == 0)
+        return 1;
+    std::printf("%s", Utf8(buffer).c_str());
+    LocalFree(buffer);
+    return 0;
+}
+
 } // namespace
 
 int main(int ArgumentCount, char** Arguments)
@@ -202,8 +224,10 @@ int main(int ArgumentCount, char** Arguments)
         return PrintErrorBoxes();
     if (command == "close")
         return EnumWindows(CloseKelvaroWindow, 0) ? 0 : 1;
+    if (command == "system-message" && ArgumentCount > 2)
+        return PrintSystemMessage(static_cast<DWORD>(std::atoi(Arguments[2])));
     if (command == "start" && ArgumentCount > 3)
         return StartWithShowRequest(std::atoi(Arguments[2]), Arguments[3]);
-    std::fprintf(stderr, "usage: probe window | clipboard | hold-clipboard SECONDS | error-box | close | start SHOW PROGRAM\n");
+    std::fprintf(stderr, "usage: probe window | clipboard | hold-clipboard SECONDS | error-box | close | system-message N | start SHOW PROGRAM\n");
     return 2;
 }
