@@ -110,6 +110,30 @@ class AsksOnTerminal(unittest.TestCase):
         self.assertNotIn(b"streng-geheim", screen)
         self.assertIn("J\u00e4ger".encode(), screen)
 
+    def test_three_lines_typed_ahead_are_all_used(self):
+        # As when the three lines are pasted at once: switching echo off must
+        # not discard the lines already waiting.
+        import pty
+
+        pid, terminal = pty.fork()
+        if pid == 0:
+            os.execv(COMMAND[0], COMMAND)
+        os.write(terminal, b"u\np\na\n")
+        expected = oracle.password("u", "p", "a").encode()
+        screen = b""
+        while expected not in screen:
+            try:
+                chunk = os.read(terminal, 1024)
+            except OSError:  # the program ended and closed the terminal
+                break
+            if not chunk:
+                break
+            screen += chunk
+        _, status = os.waitpid(pid, 0)
+        os.close(terminal)
+        self.assertIn(expected, screen)
+        self.assertEqual(os.waitstatus_to_exitcode(status), 0)
+
 
 if __name__ == "__main__":
     unittest.main(argv=[sys.argv[0]], verbosity=2)

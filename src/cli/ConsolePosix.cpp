@@ -51,17 +51,21 @@ bool StandardInputIsTerminal() { return isatty(STDIN_FILENO) != 0; }
 
 std::optional<std::string> PromptLine(std::string_view Prompt, bool Echo)
 {
-    WriteAll(STDERR_FILENO, Prompt);
-    if (Echo)
+    if (Echo) {
+        WriteAll(STDERR_FILENO, Prompt);
         return ReadTerminalLine();
-
+    }
+    // Echo goes off before the prompt appears, and without discarding what
+    // was already typed ahead (TCSANOW, not TCSAFLUSH): a pasted line must
+    // not be lost.
     tcgetattr(STDIN_FILENO, &SavedTerminalMode);
     termios silent = SavedTerminalMode;
     silent.c_lflag &= ~static_cast<tcflag_t>(ECHO);
     const auto previousInterruptHandler = std::signal(SIGINT, RestoreEchoAndStop);
-    tcsetattr(STDIN_FILENO, TCSAFLUSH, &silent);
+    tcsetattr(STDIN_FILENO, TCSANOW, &silent);
+    WriteAll(STDERR_FILENO, Prompt);
     std::optional<std::string> line = ReadTerminalLine();
-    tcsetattr(STDIN_FILENO, TCSAFLUSH, &SavedTerminalMode);
+    tcsetattr(STDIN_FILENO, TCSANOW, &SavedTerminalMode);
     std::signal(SIGINT, previousInterruptHandler);
     WriteAll(STDERR_FILENO, "\n");
     return line;

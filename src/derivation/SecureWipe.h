@@ -12,6 +12,8 @@ namespace kelvaro {
 // claims to read it, so the stores must happen.
 inline void SecureWipe(void* Memory, std::size_t Size) noexcept
 {
+    if (Size == 0)
+        return; // an empty vector's data() may be null, and memset(nullptr, ...) is undefined
 #if defined(__GNUC__)
     std::memset(Memory, 0, Size);
     __asm__ __volatile__("" : : "r"(Memory) : "memory");
