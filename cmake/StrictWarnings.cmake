@@ -5,5 +5,8 @@ function(kelvaro_strict_warnings target)
     -Wall -Wextra -Wpedantic -Werror
     -Wconversion -Wsign-conversion -Wshadow -Wold-style-cast -Wcast-qual
     -Wnon-virtual-dtor -Woverloaded-virtual -Wnull-dereference -Wdouble-promotion
-    -Wformat=2 -Wimplicit-fallthrough -Wuseless-cast)
+    -Wformat=2 -Wimplicit-fallthrough)
+  if(CMAKE_CXX_COMPILER_ID STREQUAL "GNU")
+    target_compile_options(${target} PRIVATE -Wuseless-cast)
+  endif()
 endfunction()
