@@ -2,36 +2,21 @@
 
 #include <windowsx.h>
 
-#include <variant>
-
 namespace vcl {
 
 TSpeedButton::TSpeedButton() { RegisterOwnClass(WindowClassName()); }
 
 void TSpeedButton::SetProperty(const std::string& PropertyName, const kelvaro::TPropertyValue& Value)
 {
-    if (PropertyName == "Glyph.Data") {
-        const auto* png = std::get_if<kelvaro::TBinaryData>(&Value);
-        if (png == nullptr)
-            throw kelvaro::TDefinitionError("Bilddaten erwartet");
-        GlyphPicture.LoadFromPng(*png);
-    } else {
+    if (PropertyName == "Glyph.Data")
+        GlyphPicture.LoadFromPng(BinaryValue(Value));
+    else
         TControl::SetProperty(PropertyName, Value);
-    }
 }
 
 LRESULT TSpeedButton::HandleMessage(UINT Message, WPARAM WParam, LPARAM LParam)
 {
     switch (Message) {
-    case WM_ERASEBKGND:
-        return 1;
-    case WM_PAINT: {
-        PAINTSTRUCT paint;
-        const HDC deviceContext = BeginPaint(Window, &paint);
-        Paint(deviceContext);
-        EndPaint(Window, &paint);
-        return 0;
-    }
     case WM_LBUTTONDOWN:
     case WM_LBUTTONDBLCLK:
         SetCapture(Window);

@@ -18,9 +18,9 @@ public:
 protected:
     const wchar_t* WindowClassName() const override { return L"KelvaroSpeedButton"; }
     LRESULT HandleMessage(UINT Message, WPARAM WParam, LPARAM LParam) override;
+    void Paint(HDC DeviceContext) const override;
 
 private:
-    void Paint(HDC DeviceContext) const;
     bool CursorInside(LPARAM Position) const;
     void SetPressed(bool NowPressed);
 

@@ -72,6 +72,14 @@ bool BooleanValue(const TPropertyValue& Value)
     throw TDefinitionError("True oder False erwartet");
 }
 
+const kelvaro::TBinaryData& BinaryValue(const TPropertyValue& Value)
+{
+    const auto* data = std::get_if<kelvaro::TBinaryData>(&Value);
+    if (data == nullptr)
+        throw TDefinitionError("Binärdaten erwartet");
+    return *data;
+}
+
 TAlignment AlignmentValue(const TPropertyValue& Value)
 {
     const std::string& name = IdentifierValue(Value);
@@ -171,8 +179,22 @@ TControl* TControl::FromHandle(HWND Window)
 
 LRESULT TControl::HandleMessage(UINT Message, WPARAM WParam, LPARAM LParam)
 {
-    return DefWindowProcW(Window, Message, WParam, LParam);
+    switch (Message) {
+    case WM_ERASEBKGND:
+        return 1; // Paint draws the background too
+    case WM_PAINT: {
+        PAINTSTRUCT paint;
+        const HDC deviceContext = BeginPaint(Window, &paint);
+        Paint(deviceContext);
+        EndPaint(Window, &paint);
+        return 0;
+    }
+    default:
+        return DefWindowProcW(Window, Message, WParam, LParam);
+    }
 }
+
+void TControl::Paint(HDC) const {}
 
 void TControl::Relayout()
 {

@@ -80,6 +80,9 @@ protected:
     virtual std::u16string WindowText() const { return {}; }
     // Called for every message of the windows of our own classes.
     virtual LRESULT HandleMessage(UINT Message, WPARAM WParam, LPARAM LParam);
+    // Called to draw a window of our own classes; controls that are not
+    // containers draw all of their area, background included.
+    virtual void Paint(HDC DeviceContext) const;
 
     void SetParentControl(TWinControl* NewParent) { ParentControl = NewParent; }
     // Places the control again (after its size changed).
@@ -134,6 +137,7 @@ int IntegerValue(const kelvaro::TPropertyValue& Value);
 const std::u16string& StringValue(const kelvaro::TPropertyValue& Value);
 const std::string& IdentifierValue(const kelvaro::TPropertyValue& Value);
 bool BooleanValue(const kelvaro::TPropertyValue& Value);
+const kelvaro::TBinaryData& BinaryValue(const kelvaro::TPropertyValue& Value);
 TAlignment AlignmentValue(const kelvaro::TPropertyValue& Value);
 const wchar_t* AsWide(const std::u16string& Text);
 

@@ -1,7 +1,5 @@
 #include "ExtCtrls.h"
 
-#include <variant>
-
 namespace vcl {
 
 using kelvaro::TDefinitionError;
@@ -26,13 +24,6 @@ void TPanel::SetProperty(const std::string& PropertyName, const kelvaro::TProper
 
 LRESULT TPanel::HandleMessage(UINT Message, WPARAM WParam, LPARAM LParam)
 {
-    if (Message == WM_PAINT) {
-        PAINTSTRUCT paint;
-        const HDC deviceContext = BeginPaint(Window, &paint);
-        Paint(deviceContext);
-        EndPaint(Window, &paint);
-        return 0;
-    }
     if (Message == WM_SIZE)
         InvalidateRect(Window, nullptr, TRUE); // the caption stays centred
     return TWinControl::HandleMessage(Message, WParam, LParam);
@@ -64,35 +55,20 @@ void TImage::SetProperty(const std::string& PropertyName, const kelvaro::TProper
     if (PropertyName == "Center") {
         Center = BooleanValue(Value);
     } else if (PropertyName == "Picture.Data") {
-        const auto* png = std::get_if<kelvaro::TBinaryData>(&Value);
-        if (png == nullptr)
-            throw TDefinitionError("Bilddaten erwartet");
-        ShownPicture.LoadFromPng(*png);
+        ShownPicture.LoadFromPng(BinaryValue(Value));
     } else {
         TControl::SetProperty(PropertyName, Value);
     }
 }
 
-LRESULT TImage::HandleMessage(UINT Message, WPARAM WParam, LPARAM LParam)
+void TImage::Paint(HDC DeviceContext) const
 {
-    switch (Message) {
-    case WM_ERASEBKGND:
-        return 1; // WM_PAINT fills everything
-    case WM_PAINT: {
-        PAINTSTRUCT paint;
-        const HDC deviceContext = BeginPaint(Window, &paint);
-        RECT client;
-        GetClientRect(Window, &client);
-        FillRect(deviceContext, &client, Color().Brush());
-        const int left = Center ? (client.right - ShownPicture.Width()) / 2 : 0;
-        const int top = Center ? (client.bottom - ShownPicture.Height()) / 2 : 0;
-        ShownPicture.Draw(deviceContext, left, top);
-        EndPaint(Window, &paint);
-        return 0;
-    }
-    default:
-        return TControl::HandleMessage(Message, WParam, LParam);
-    }
+    RECT client;
+    GetClientRect(Window, &client);
+    FillRect(DeviceContext, &client, Color().Brush());
+    const int left = Center ? (client.right - ShownPicture.Width()) / 2 : 0;
+    const int top = Center ? (client.bottom - ShownPicture.Height()) / 2 : 0;
+    ShownPicture.Draw(DeviceContext, left, top);
 }
 
 } // namespace vcl

@@ -20,10 +20,9 @@ protected:
     DWORD WindowExStyle() const override { return WS_EX_CONTROLPARENT; }
     DWORD WindowStyle() const override { return WS_CLIPCHILDREN; }
     LRESULT HandleMessage(UINT Message, WPARAM WParam, LPARAM LParam) override;
+    void Paint(HDC DeviceContext) const override;
 
 private:
-    void Paint(HDC DeviceContext) const;
-
     std::u16string CaptionText;
     TAlignment Alignment = TAlignment::taCenter;
     bool RaisedBevel = true;
@@ -40,7 +39,7 @@ public:
 
 protected:
     const wchar_t* WindowClassName() const override { return L"KelvaroImage"; }
-    LRESULT HandleMessage(UINT Message, WPARAM WParam, LPARAM LParam) override;
+    void Paint(HDC DeviceContext) const override;
 
 private:
     TPicture ShownPicture;

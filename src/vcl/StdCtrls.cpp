@@ -24,23 +24,6 @@ UINT TLabel::TextFormat() const
     return DT_NOPREFIX | DT_EXPANDTABS | alignment;
 }
 
-LRESULT TLabel::HandleMessage(UINT Message, WPARAM WParam, LPARAM LParam)
-{
-    switch (Message) {
-    case WM_ERASEBKGND:
-        return 1;
-    case WM_PAINT: {
-        PAINTSTRUCT paint;
-        const HDC deviceContext = BeginPaint(Window, &paint);
-        Paint(deviceContext);
-        EndPaint(Window, &paint);
-        return 0;
-    }
-    default:
-        return TControl::HandleMessage(Message, WParam, LParam);
-    }
-}
-
 void TLabel::Paint(HDC DeviceContext) const
 {
     RECT client;

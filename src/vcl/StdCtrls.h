@@ -20,12 +20,11 @@ public:
 protected:
     const wchar_t* WindowClassName() const override { return L"KelvaroLabel"; }
     std::u16string WindowText() const override { return CaptionText; }
-    LRESULT HandleMessage(UINT Message, WPARAM WParam, LPARAM LParam) override;
+    void Paint(HDC DeviceContext) const override;
 
 private:
     // Measuring and drawing use the same text layout, so the text always fits.
     UINT TextFormat() const;
-    void Paint(HDC DeviceContext) const;
 
     std::u16string CaptionText;
     TAlignment Alignment = TAlignment::taLeftJustify;
