@@ -7,7 +7,7 @@ packages=(
   git cmake g++ make python3 libgtest-dev libssl-dev clang libclang-rt-14-dev
   g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
   wine wine64 fonts-wine fonts-liberation
-  xvfb xdotool xclip x11-utils icoutils imagemagick
+  xvfb xdotool xclip x11-utils icoutils imagemagick procps
 )
 
 missing=()

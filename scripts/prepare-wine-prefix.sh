@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
-# Creates or updates a Wine prefix for Kelvaro's tests and leaves its
-# wineserver running, so that parallel tests neither race to create the
-# prefix nor wait for each other's start. End it with: WINEPREFIX=... wineserver -k
+# Creates or updates a Wine prefix for Kelvaro's tests, once, before the tests
+# that use it start, so that they do not race to create it. Uses no display:
+# Wine started here stays off the X display of running tests.
 #
 #   prepare-wine-prefix.sh PREFIX [DPI]
 #
@@ -13,6 +13,7 @@ export WINEPREFIX="$1"
 dpi="${2:-96}"
 export WINEDEBUG=-all
 export WINEDLLOVERRIDES="mscoree,mshtml="
+unset DISPLAY
 
 # Whatever still runs in this prefix goes: the prefix is the tests' own.
 wineserver -k >/dev/null 2>&1 || true
@@ -26,8 +27,3 @@ wine reg add 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\AeDebug' /v Debu
 # buttons) where fonts-wine puts them.
 cp -n /usr/share/wine/fonts/*.ttf "$WINEPREFIX/drive_c/windows/Fonts/" 2>/dev/null || true
 wineserver -w
-
-# Started here with their output sent away: a server or service started by a
-# test would inherit the test's output pipe and keep CTest waiting for it.
-wineserver -p >/dev/null 2>&1
-wineboot >/dev/null 2>&1

@@ -11,5 +11,9 @@ stop_wine() {
 }
 trap stop_wine EXIT
 
-scripts/prepare-wine-prefix.sh "$PWD/build/windows/wineprefix"
-ctest --preset windows -j"$(nproc)"
+export WINEPREFIX="$PWD/build/windows/wineprefix"
+scripts/prepare-wine-prefix.sh "$WINEPREFIX"
+scripts/start-wine-server.sh
+# One test at a time: the tests share one Wine prefix and one display, and
+# Wine programs starting in parallel slow each other down.
+ctest --preset windows

@@ -13,6 +13,7 @@ cmake --preset windows >/dev/null
 cmake --build --preset windows -j"$jobs"
 
 if [ -n "${DISPLAY:-}" ]; then
-  WINEDEBUG=-all exec wine build/windows/kelvaro.exe
+  # Your own Wine prefix; Wine is told not to offer Mono and Gecko downloads.
+  WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=" exec wine build/windows/kelvaro.exe
 fi
 scripts/with-display.sh scripts/screenshot.sh docs/screenshot.png

@@ -11,6 +11,7 @@ export WINEPREFIX="$PWD/build/windows/wineprefix"
 export WINEDEBUG=-all
 trap 'wineserver -k >/dev/null 2>&1 || true' EXIT
 scripts/prepare-wine-prefix.sh "$WINEPREFIX"
+scripts/start-wine-server.sh
 
 wine build/windows/kelvaro.exe >/dev/null 2>&1 &
 program=$!
@@ -26,7 +27,7 @@ xdotool type --delay 40 -- "mail.example.com"
 xdotool key --delay 100 Tab Return
 sleep 1 # let it finish painting
 mkdir -p "$(dirname "$output")"
-import -window "$window" "$output"
+import -window "$window" -strip -define png:exclude-chunks=date,time "$output"
 xdotool key alt+F4
 wait "$program"
 echo "Saved $output"

@@ -10,6 +10,7 @@ import json
 import os
 import subprocess
 import sys
+import tempfile
 import time
 
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), ".."))
@@ -33,10 +34,16 @@ def wait_until(condition, what, timeout=30.0):
 
 
 def probe(*arguments):
-    result = subprocess.run(["wine", PROBE_EXE, *arguments], capture_output=True, text=True, timeout=60)
-    if result.returncode != 0:
-        raise AssertionError(f"probe {' '.join(arguments)} failed: {result.stderr}")
-    return result.stdout
+    """The probe's output. Read from a file, not a pipe: a Wine service that the
+    probe happens to start inherits its output and would hold a pipe open
+    long after the probe has ended."""
+    with tempfile.TemporaryFile() as output, tempfile.TemporaryFile() as errors:
+        result = subprocess.run(["wine", PROBE_EXE, *arguments], stdout=output, stderr=errors, timeout=60)
+        output.seek(0)
+        errors.seek(0)
+        if result.returncode != 0:
+            raise AssertionError(f"probe {' '.join(arguments)} failed: {errors.read().decode()}")
+        return output.read().decode("utf-8")
 
 
 def probe_json(*arguments):

@@ -3,7 +3,7 @@ clicks and clipboard. Expected passwords come from tests/oracle.py."""
 import subprocess
 import unittest
 
-from harness import (PROBE_EXE, KelvaroWindow, RunningProgram, click_at, error_boxes, oracle,
+from harness import (PROBE_EXE, KelvaroWindow, RunningProgram, click_at, error_boxes, oracle, probe,
                      set_x_clipboard_text, wait_until, windows_clipboard, x_clipboard_text, xdotool)
 
 ASTERISKS = "*" * 17
@@ -106,8 +106,7 @@ class Copying(WindowTestCase):
         self.assertEqual(holder.stdout.readline().strip(), "holding")
         self.click(self.window.copy_button())
         boxes = wait_until(error_boxes, "the error box")
-        reason = subprocess.run(["wine", PROBE_EXE, "system-message", "5"], capture_output=True,
-                                text=True).stdout.rstrip("\r\n.")  # ERROR_ACCESS_DENIED
+        reason = probe("system-message", "5").rstrip("\r\n.")  # ERROR_ACCESS_DENIED
         self.assertEqual(boxes, [{"caption": "kelvaro", "owner_class": "TFormKelvaroWin",
                                   "text": f"Zwischenablage {reason} kann nicht ge\u00f6ffnet werden."}])
         xdotool("key", "Return")

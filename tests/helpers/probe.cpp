@@ -8,9 +8,13 @@
 //   probe error-box          the text and caption of each error box, with its owner
 //   probe close              asks Kelvaro's window to close, as the system menu would
 //   probe system-message N   the system's German text for error N, as a program asks for it
+//   probe memory             the working set of Kelvaro's process
+//   probe soak N             derives and copies N times in Kelvaro's window, a new
+//                            application name each time, and prints figures
 //   probe start SHOW PROGRAM starts PROGRAM with the show request SHOW (an SW_ value)
 //                            and returns its exit code when it ends
 #include <windows.h>
+#include <psapi.h>
 
 #include <cstdio>
 #include <cstdlib>
@@ -209,6 +213,83 @@ int PrintSystemMessage(DWORD Error)
     return 0;
 }
 
+struct TSoakControls
+{
+    HWND Form = nullptr;
+    std::vector<HWND> Edits;
+    HWND CreateButton = nullptr;
+    HWND CopyButton = nullptr;
+    HWND PasswordLabel = nullptr;
+};
+
+BOOL CALLBACK CollectSoakControl(HWND Child, LPARAM Controls)
+{
+    auto& controls = *reinterpret_cast<TSoakControls*>(Controls);
+    const std::string kind = ClassOf(Child);
+    RECT rect;
+    GetWindowRect(Child, &rect);
+    MapWindowPoints(nullptr, GetParent(Child), reinterpret_cast<POINT*>(&rect), 2);
+    if (kind == "Edit")
+        controls.Edits.push_back(Child);
+    else if (kind == "Button" && TextOf(Child) == "Mein Passwort")
+        controls.CreateButton = Child;
+    else if (kind == "KelvaroSpeedButton")
+        controls.CopyButton = Child;
+    else if (kind == "KelvaroLabel" && rect.left == 219 && rect.top == 283)
+        controls.PasswordLabel = Child;
+    return TRUE;
+}
+
+int Soak(int Cycles)
+{
+    TSoakControls controls;
+    controls.Form = FindWindowW(L"TFormKelvaroWin", nullptr);
+    if (controls.Form == nullptr)
+        return 1;
+    EnumChildWindows(controls.Form, CollectSoakControl, reinterpret_cast<LPARAM>(&controls));
+    if (controls.Edits.size() != 3 || !controls.CreateButton || !controls.CopyButton || !controls.PasswordLabel)
+        return 1;
+    DWORD processId = 0;
+    GetWindowThreadProcessId(controls.Form, &processId);
+    const HANDLE process = OpenProcess(PROCESS_QUERY_INFORMATION | PROCESS_VM_READ, FALSE, processId);
+
+    for (int cycle = 1; cycle <= Cycles; ++cycle) {
+        const std::wstring application = L"soak-" + std::to_wstring(cycle);
+        SendMessageW(controls.Edits[2], WM_SETTEXT, 0, reinterpret_cast<LPARAM>(application.c_str()));
+        SendMessageW(controls.CreateButton, BM_CLICK, 0, 0);
+        SendMessageW(controls.CopyButton, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
+        SendMessageW(controls.CopyButton, WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
+        if (cycle % 100 != 0 && cycle != 1)
+            continue;
+        PROCESS_MEMORY_COUNTERS_EX memory{};
+        memory.cb = sizeof memory;
+        GetProcessMemoryInfo(process, reinterpret_cast<PROCESS_MEMORY_COUNTERS*>(&memory), sizeof memory);
+        std::printf("{\"cycle\": %d, \"working_set\": %zu, \"private\": %zu, \"gdi_objects\": %lu, "
+                    "\"user_objects\": %lu, \"shown\": %s}\n",
+                    cycle, memory.WorkingSetSize, memory.PrivateUsage, GetGuiResources(process, GR_GDIOBJECTS),
+                    GetGuiResources(process, GR_USEROBJECTS), JsonString(TextOf(controls.PasswordLabel)).c_str());
+        std::fflush(stdout);
+    }
+    CloseHandle(process);
+    return 0;
+}
+
+int PrintMemory()
+{
+    const HWND form = FindWindowW(L"TFormKelvaroWin", nullptr);
+    DWORD processId = 0;
+    GetWindowThreadProcessId(form, &processId);
+    const HANDLE process = OpenProcess(PROCESS_QUERY_INFORMATION | PROCESS_VM_READ, FALSE, processId);
+    PROCESS_MEMORY_COUNTERS memory{};
+    memory.cb = sizeof memory;
+    if (form == nullptr || process == nullptr || !GetProcessMemoryInfo(process, &memory, sizeof memory))
+        return 1;
+    std::printf("{\"working_set\": %zu, \"peak_working_set\": %zu}\n", memory.WorkingSetSize,
+                memory.PeakWorkingSetSize);
+    CloseHandle(process);
+    return 0;
+}
+
 } // namespace
 
 int main(int ArgumentCount, char** Arguments)
@@ -226,8 +307,12 @@ int main(int ArgumentCount, char** Arguments)
         return EnumWindows(CloseKelvaroWindow, 0) ? 0 : 1;
     if (command == "system-message" && ArgumentCount > 2)
         return PrintSystemMessage(static_cast<DWORD>(std::atoi(Arguments[2])));
+    if (command == "memory")
+        return PrintMemory();
+    if (command == "soak" && ArgumentCount > 2)
+        return Soak(std::atoi(Arguments[2]));
     if (command == "start" && ArgumentCount > 3)
         return StartWithShowRequest(std::atoi(Arguments[2]), Arguments[3]);
-    std::fprintf(stderr, "usage: probe window | clipboard | hold-clipboard SECONDS | error-box | close | system-message N | start SHOW PROGRAM\n");
+    std::fprintf(stderr, "usage: probe window | clipboard | hold-clipboard SECONDS | error-box | close | system-message N | memory | soak N | start SHOW PROGRAM\n");
     return 2;
 }

@@ -1,6 +1,8 @@
 // Focus, keyboard and resizing, through the same message handling as the program.
 #include "WindowFixture.h"
 
+#include "Dpi.h"
+
 #include <algorithm>
 
 namespace {
@@ -87,6 +89,38 @@ TEST_F(TWindowFixture, EnlargingMovesOnlyTheCopyrightPanel)
     EXPECT_EQ(copyright.right, client.right);
     EXPECT_EQ(copyright.bottom, client.bottom);
     EXPECT_EQ(copyright.bottom - copyright.top, Scaled(20));
+}
+
+// Moving to a monitor of another DPI: the system suggests a new window
+// rectangle, and every position, size and font follows the new DPI.
+TEST_F(TWindowFixture, DpiChangeScalesTheLayoutAgain)
+{
+    const UINT newDpi = Dpi * 2;
+    const SIZE outer = vcl::WindowSizeForClient(vcl::ScaleToDpi(602, newDpi), vcl::ScaleToDpi(380, newDpi),
+                                                WS_OVERLAPPEDWINDOW, WS_EX_CONTROLPARENT, newDpi);
+    RECT suggested{0, 0, outer.cx, outer.cy};
+    SendMessageW(Form->Handle(), WM_DPICHANGED, MAKEWPARAM(newDpi, newDpi), reinterpret_cast<LPARAM>(&suggested));
+    ProcessMessages();
+    Dpi = newDpi;
+
+    // The window takes the suggested rectangle; its frame, and so its client
+    // size, is the system's business.
+    EXPECT_EQ(Form->Dpi(), newDpi);
+    const RECT client = ClientRect(Form->Handle());
+    const RECT button = RectInParent(*Form->ButtonCreatePW);
+    EXPECT_EQ(button.left, Scaled(244));
+    EXPECT_EQ(button.bottom - button.top, Scaled(25));
+    const RECT edit = RectInParent(*Form->EditMaster);
+    EXPECT_EQ(edit.top, Scaled(61));
+    EXPECT_EQ(edit.right - edit.left, Scaled(121));
+    const RECT copyright = RectInParent(*Form->PanelCopyright);
+    EXPECT_EQ(copyright.bottom - copyright.top, Scaled(20));
+    EXPECT_EQ(copyright.bottom, client.bottom);
+
+    const HFONT editFont = reinterpret_cast<HFONT>(SendMessageW(Form->EditMaster->Handle(), WM_GETFONT, 0, 0));
+    LOGFONTW font{};
+    GetObjectW(editFont, sizeof font, &font);
+    EXPECT_EQ(font.lfHeight, Scaled(-12));
 }
 
 } // namespace
