@@ -107,7 +107,7 @@ void TPublisher::CheckAllFieldsBound() const
 {
     for (const auto& [name, field] : Fields)
         if (!field.Bound)
-            throw TDefinitionError("kein Steuerelement für das Feld " + name);
+            throw TDefinitionError("kein Steuerelement für das Feld " + name + ".");
 }
 
 namespace {
