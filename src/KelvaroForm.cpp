@@ -55,13 +55,7 @@ std::u16string TFormKelvaroWin::GeneratePassword(std::u16string_view User, std::
 void TFormKelvaroWin::CopyPasswordToClipboard(const std::u16string& Password) const
 {
     vcl::TClipboard& clipboard = vcl::Clipboard();
-    // Outside the closing guard: if the clipboard cannot be opened, there is nothing to close.
-    clipboard.Open();
-    struct TCloseWhenDone
-    {
-        vcl::TClipboard& Clipboard;
-        ~TCloseWhenDone() { Clipboard.Close(); }
-    } closeWhenDone{clipboard};
+    const vcl::TClipboardOpened opened(clipboard);
     clipboard.Clear();
     clipboard.SetAsText(Password);
 }

@@ -64,14 +64,6 @@ std::optional<std::u16string> ReadConsoleLine(HANDLE Input)
     return line;
 }
 
-std::string Utf8FromUtf16(const std::u16string& Text)
-{
-    std::vector<std::uint8_t> bytes = EncodeUtf8(Text);
-    std::string result(bytes.begin(), bytes.end());
-    SecureWipe(bytes);
-    return result;
-}
-
 } // namespace
 
 bool StandardInputIsTerminal() { return IsConsole(GetStdHandle(STD_INPUT_HANDLE)); }
@@ -90,7 +82,7 @@ std::optional<std::string> PromptLine(std::string_view Prompt, bool Echo)
         WriteText(STD_ERROR_HANDLE, "\n");
     if (!line)
         return std::nullopt;
-    std::string result = Utf8FromUtf16(*line);
+    std::string result = EncodeUtf8String(*line);
     SecureWipe(*line);
     return result;
 }

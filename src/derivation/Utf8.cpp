@@ -1,5 +1,7 @@
 #include "Utf8.h"
 
+#include "SecureWipe.h"
+
 namespace kelvaro {
 namespace {
 
@@ -65,6 +67,14 @@ std::vector<std::uint8_t> EncodeUtf8(std::u16string_view Text)
         }
     }
     return bytes;
+}
+
+std::string EncodeUtf8String(std::u16string_view Text)
+{
+    std::vector<std::uint8_t> bytes = EncodeUtf8(Text);
+    std::string result(bytes.begin(), bytes.end());
+    SecureWipe(bytes); // the text may be a secret typed on the console
+    return result;
 }
 
 std::optional<std::u16string> DecodeUtf8(std::span<const std::uint8_t> Bytes)

@@ -31,12 +31,6 @@ std::u16string SystemErrorMessage(DWORD Error)
     return message;
 }
 
-std::string Utf8(const std::u16string& Text)
-{
-    const std::vector<std::uint8_t> bytes = kelvaro::EncodeUtf8(Text);
-    return std::string(bytes.begin(), bytes.end());
-}
-
 } // namespace
 
 TClipboard::~TClipboard()
@@ -59,7 +53,7 @@ void TClipboard::Open()
 {
     if (OpenCount == 0 && !OpenClipboard(OwnerWindow())) {
         const std::u16string reason = SystemErrorMessage(GetLastError());
-        throw std::runtime_error("Zwischenablage " + Utf8(reason) + " kann nicht geöffnet werden");
+        throw std::runtime_error("Zwischenablage " + kelvaro::EncodeUtf8String(reason) + " kann nicht geöffnet werden");
     }
     ++OpenCount;
 }
@@ -81,13 +75,7 @@ void TClipboard::Clear()
 
 void TClipboard::SetAsText(const std::u16string& Text)
 {
-    Open();
-    struct TCloseWhenDone
-    {
-        TClipboard& Clipboard;
-        ~TCloseWhenDone() { Clipboard.Close(); }
-    } closeWhenDone{*this};
-
+    const TClipboardOpened opened(*this);
     EmptyClipboard();
     const std::size_t size = (Text.size() + 1) * sizeof(char16_t);
     const HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, size);

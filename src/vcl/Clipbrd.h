@@ -34,6 +34,20 @@ private:
     HWND OwnWindow = nullptr; // only when the application has no window
 };
 
+// Keeps a clipboard open for as long as it lives. If opening fails, the
+// constructor throws and there is nothing to close.
+class TClipboardOpened
+{
+public:
+    explicit TClipboardOpened(TClipboard& OpenedClipboard) : Clipboard(OpenedClipboard) { Clipboard.Open(); }
+    ~TClipboardOpened() { Clipboard.Close(); }
+    TClipboardOpened(const TClipboardOpened&) = delete;
+    TClipboardOpened& operator=(const TClipboardOpened&) = delete;
+
+private:
+    TClipboard& Clipboard;
+};
+
 // The process-wide clipboard object, made on first use.
 TClipboard& Clipboard();
 

@@ -252,6 +252,11 @@ void TWinControl::SetProperty(const std::string& PropertyName, const TPropertyVa
 void TWinControl::CreateHandle()
 {
     TControl::CreateHandle();
+    CreateChildHandles();
+}
+
+void TWinControl::CreateChildHandles()
+{
     for (const auto& child : ChildControls)
         child->CreateHandle();
     ArrangeZOrder();

@@ -124,11 +124,14 @@ public:
 
 protected:
     LRESULT HandleMessage(UINT Message, WPARAM WParam, LPARAM LParam) override;
+    // Makes the children's windows inside this one, once it has its own.
+    void CreateChildHandles();
+
+private:
     // Stacks the children: focusable ones on top in tab order, the others
     // beneath, later ones over earlier ones.
     void ArrangeZOrder();
 
-private:
     std::vector<std::unique_ptr<TControl>> ChildControls;
 };
 

@@ -205,9 +205,7 @@ void TForm::CreateHandle()
         throw std::runtime_error("Das Fenster " + ClassName() + " kann nicht erstellt werden.");
     CurrentDpi = DpiOfWindow(Window);
     PlaceForDpi();
-    for (const auto& child : Children())
-        child->CreateHandle();
-    ArrangeZOrder();
+    CreateChildHandles();
     ApplyDpi();
 }
 
