@@ -12,6 +12,7 @@ import subprocess
 import sys
 import tempfile
 import time
+import unittest
 
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), ".."))
 import oracle  # noqa: E402  (the independent derivation, one folder up)
@@ -123,6 +124,30 @@ class KelvaroWindow:
     def focused(self):
         return next((c for c in self.children if c.get("focused")), None)
 
+    def click(self, control):
+        click_at(control["screen"])
+
+    def type_into(self, field, text):
+        """Clicks into edit field number `field` and types text there."""
+        self.click(self.edit(field))
+        xdotool("type", "--delay", "40", "--", text)
+
+    def fill_in(self, *texts):
+        """Types the texts into the first fields, and waits until they show them."""
+        for field, text in enumerate(texts):
+            self.type_into(field, text)
+        wait_until(lambda: [self.refresh().edit(i)["text"] for i in range(len(texts))] == list(texts),
+                   "the typed texts")
+
+    def shown_password(self):
+        return self.refresh().password_label()["text"]
+
+    def derive(self):
+        """Clicks "Mein Passwort" and returns the password that then shows."""
+        before = self.shown_password()
+        self.click(self.button("Mein Passwort"))
+        return wait_until(lambda: self.shown_password() != before and self.shown_password(), "a derived password")
+
 
 class RunningProgram:
     """kelvaro.exe (or another build of it) started under Wine."""
@@ -135,9 +160,6 @@ class RunningProgram:
             # Started by the probe, which passes the show request as Windows' Explorer would.
             command = ["wine", PROBE_EXE, "start", str(show_request), "Z:" + exe.replace("/", "\\")]
         self.process = subprocess.Popen(command, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-
-    def wait_for_window(self):
-        return wait_until(lambda: kelvaro_windows(), "the Kelvaro window")[0]
 
     def wait_for_exit(self, timeout=30):
         return self.process.wait(timeout=timeout)
@@ -156,3 +178,15 @@ class RunningProgram:
             except subprocess.TimeoutExpired:
                 self.process.kill()
                 self.process.wait()
+
+
+class ProgramTestCase(unittest.TestCase):
+    """A test with kelvaro.exe running and its window shown."""
+
+    def setUp(self):
+        self.start()
+
+    def start(self):
+        self.program = RunningProgram()
+        self.addCleanup(self.program.stop)
+        self.window = KelvaroWindow()

@@ -1,43 +1,30 @@
 """The real kelvaro.exe: its window, its start-up and its ways to end."""
 import unittest
 
-from harness import (BROKEN_EXE, RunningProgram, error_boxes, kelvaro_windows, wait_until, x_windows_named,
-                     xdotool)
+from harness import (BROKEN_EXE, KelvaroWindow, ProgramTestCase, RunningProgram, error_boxes, kelvaro_windows,
+                     wait_until, x_windows_named, xdotool)
 
 
-class Window(unittest.TestCase):
-    def setUp(self):
-        self.program = RunningProgram()
-        self.window = self.program.wait_for_window()
-
-    def tearDown(self):
-        self.program.stop()
-
+class Window(ProgramTestCase):
     def test_one_window_captioned_kelvaro_centred_with_its_client_size(self):
         self.assertEqual(len(kelvaro_windows()), 1)
         self.assertEqual(len(x_windows_named("Kelvaro")), 1)
-        self.assertEqual(self.window["caption"], "Kelvaro")
-        self.assertEqual(self.window["client"], [602, 380])
-        left, top, right, bottom = self.window["window"]
-        width, height = self.window["screen"]
+        window = self.window.data
+        self.assertEqual(window["caption"], "Kelvaro")
+        self.assertEqual(window["client"], [602, 380])
+        left, top, right, bottom = window["window"]
+        width, height = window["screen"]
         self.assertLessEqual(abs(left - (width - right)), 1)
         self.assertLessEqual(abs(top - (height - bottom)), 1)
 
     def test_focus_starts_on_mein_passwort(self):
-        focused = [child["text"] for child in self.window["children"] if child.get("focused")]
+        focused = [child["text"] for child in self.window.children if child.get("focused")]
         self.assertEqual(focused, ["Mein Passwort"])
 
 
-class Ending(unittest.TestCase):
-    def setUp(self):
-        self.program = RunningProgram()
-        self.window = self.program.wait_for_window()
-
-    def tearDown(self):
-        self.program.stop()
-
+class Ending(ProgramTestCase):
     def test_close_box_ends_with_exit_code_0(self):
-        x, y = self.window["close_box"]
+        x, y = self.window.data["close_box"]
         xdotool("mousemove", str(x), str(y), "click", "1")
         self.assertEqual(self.program.wait_for_exit(), 0)
         self.assertEqual(error_boxes(), [])
@@ -59,7 +46,7 @@ class ShowRequests(unittest.TestCase):
             with self.subTest(show_request=show_request):
                 program = RunningProgram(show_request=show_request)
                 try:
-                    window = program.wait_for_window()
+                    window = KelvaroWindow().data
                     self.assertEqual((window["maximized"], window["minimized"]), (maximized, minimized))
                 finally:
                     program.stop()
